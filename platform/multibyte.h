@@ -1,0 +1,35 @@
+// Multibyte string routines of the process's code page.
+//
+// The code page is decided once at start-up (platform_start). Under a code page with lead bytes a
+// lead byte and the byte after it form one character; under one without lead bytes every byte is
+// a character. These routines are the only place that walks text character by character.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct LeadByteRange {
+    uint8_t first;
+    uint8_t last;
+};
+
+// Makes the bytes of the given ranges the lead bytes; a count of 0 selects a code page without
+// lead bytes.
+void set_lead_bytes(const LeadByteRange* ranges, uint32_t count);
+bool is_lead_byte(uint8_t byte);
+bool has_lead_bytes();
+
+// First position in haystack where needle begins, or nullptr. Only positions where a character
+// begins are tried, and a match must lie wholly inside haystack. An empty needle matches at once.
+const char* mbs_find(const char* haystack, const char* needle);
+
+// Compares character by character; 0 when the strings are equal.
+int32_t mbs_compare(const char* left, const char* right);
+
+// Number of bytes that a copy of count bytes keeps: a lead byte whose second byte would lie
+// beyond count (or is the NUL) is not kept, nor is anything from the first NUL on.
+size_t mbs_kept_length(const char* source, size_t count);
+
+// Copies count bytes character by character into destination and fills the rest of the count
+// with NUL bytes; a lead byte cut off by count becomes a NUL. Writes exactly count bytes.
+void mbs_copy_bytes(char* destination, const char* source, size_t count);

@@ -1,0 +1,31 @@
+"""The start-up shared by the three programs: the command line and the table file."""
+
+from golden import Case
+
+PROGRAMS = ("phrase_dump", "phrase_from_chars", "phrase_from_syllables")
+USAGE = b"usage: {program} <input_name> <output_name>\n"
+TABLE = b"[DICTIONARY]\na \xb0\xa1\n"
+
+CASES = []
+for program in PROGRAMS:
+    for args in ([], ["in"], ["in", "out", "extra"]):
+        # No table: the usage message comes before the table is looked for.
+        CASES.append(Case("%s usage with %d arguments" % (program, len(args)), program,
+                          args=args, files={"in": b"x"}, stderr=USAGE, status=1,
+                          outputs={"out": None}))
+    CASES.append(Case(program + " missing table", program, table=None,
+                      files={"in": b"\xb0\xa1\n", "out": b"kept"},
+                      stderr=b"init: {dir}/table/hanlex.tab can not found\n", status=1,
+                      outputs={"out": b"kept"}))
+    CASES.append(Case(program + " table directory with its slash", program, table=None,
+                      env={"HANLEX_DIR": "{dir}/"}, files={"out": b"kept"},
+                      stderr=b"init: {dir}/hanlex.tab can not found\n", status=1,
+                      outputs={"out": b"kept"}))
+    CASES.append(Case(program + " table directory too long", program, table=None,
+                      env={"HANLEX_DIR": "/" + "d" * 188}, files={"out": b"kept"},
+                      stderr=b"init: hanlex.tab can not found (table directory path too long)\n",
+                      status=1, outputs={"out": b"kept"}))
+    CASES.append(Case(program + " table that is a directory", program, table=None,
+                      files={"table/hanlex.tab": None, "out": b"kept"},
+                      stderr=b"init: {dir}/table/hanlex.tab can not read (Is a directory)\n",
+                      status=1, outputs={"out": b"kept"}))
