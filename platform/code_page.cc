@@ -16,10 +16,10 @@ struct CharacterSet {
 };
 
 const CharacterSet CHARACTER_SETS[] = {
-    {"GBK", WIDE_LEAD, 1},        {"GB2312", WIDE_LEAD, 1},      {"EUCCN", WIDE_LEAD, 1},
-    {"GB18030", WIDE_LEAD, 1},    {"CP936", WIDE_LEAD, 1},       {"BIG5", WIDE_LEAD, 1},
-    {"BIG5HKSCS", WIDE_LEAD, 1},  {"CP950", WIDE_LEAD, 1},       {"EUCKR", WIDE_LEAD, 1},
-    {"CP949", WIDE_LEAD, 1},      {"UHC", WIDE_LEAD, 1},         {"SJIS", SHIFT_JIS_LEAD, 2},
+    {"GBK", WIDE_LEAD, 1},           {"GB2312", WIDE_LEAD, 1},     {"EUCCN", WIDE_LEAD, 1},
+    {"GB18030", WIDE_LEAD, 1},       {"CP936", WIDE_LEAD, 1},      {"BIG5", WIDE_LEAD, 1},
+    {"BIG5HKSCS", WIDE_LEAD, 1},     {"CP950", WIDE_LEAD, 1},      {"EUCKR", WIDE_LEAD, 1},
+    {"CP949", WIDE_LEAD, 1},         {"UHC", WIDE_LEAD, 1},        {"SJIS", SHIFT_JIS_LEAD, 2},
     {"SHIFTJIS", SHIFT_JIS_LEAD, 2}, {"CP932", SHIFT_JIS_LEAD, 2}, {"JOHAB", JOHAB_LEAD, 3},
     {"CP1361", JOHAB_LEAD, 3},
 };

@@ -30,9 +30,13 @@ void set_lead_bytes(const LeadByteRange* ranges, uint32_t count) {
     AnyLeadBytes = count > 0;
 }
 
-bool is_lead_byte(uint8_t byte) { return LeadBytes[byte]; }
+bool is_lead_byte(uint8_t byte) {
+    return LeadBytes[byte];
+}
 
-bool has_lead_bytes() { return AnyLeadBytes; }
+bool has_lead_bytes() {
+    return AnyLeadBytes;
+}
 
 const char* mbs_find(const char* haystack, const char* needle) {
     if (!AnyLeadBytes) {
@@ -40,7 +44,7 @@ const char* mbs_find(const char* haystack, const char* needle) {
     }
     size_t needle_length = strlen(needle);
     size_t remaining = strlen(haystack);
-    for (const char* at = haystack;; ) {
+    for (const char* at = haystack;;) {
         if (remaining < needle_length) {
             return nullptr;
         }

@@ -86,7 +86,9 @@ bool fill(Stream* stream) {
     return true;
 }
 
-bool available(Stream* stream) { return stream->start < stream->end || fill(stream); }
+bool available(Stream* stream) {
+    return stream->start < stream->end || fill(stream);
+}
 
 void flush(Stream* stream) {
     if (stream->end > 0 && !stream->error &&
@@ -200,7 +202,9 @@ void stream_write(Stream* stream, const void* data, size_t length) {
     }
 }
 
-void stream_write_string(Stream* stream, const char* text) { stream_write(stream, text, strlen(text)); }
+void stream_write_string(Stream* stream, const char* text) {
+    stream_write(stream, text, strlen(text));
+}
 
 bool stream_close(Stream* stream) {
     if (stream->writing) {
@@ -214,4 +218,6 @@ bool stream_close(Stream* stream) {
     return !stream->error;
 }
 
-const char* stream_error_text(const Stream* stream) { return strerror(stream->error_number); }
+const char* stream_error_text(const Stream* stream) {
+    return strerror(stream->error_number);
+}

@@ -15,7 +15,9 @@ uint32_t current_row = 0;
 
 const char* SyllableTexts[MAX_RECORD_INDEX + 1];
 
-bool is_space(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+bool is_space(char byte) {
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
 
 // Finds the next whitespace-separated token from *at on; false when there is none.
 bool next_token(const char** at, const char** token, size_t* length) {
@@ -96,7 +98,9 @@ uint32_t add_dictionary_entry(const char* line, bool keep_lists) {
     return problems | store_syllable(index, syllable, syllable_length);
 }
 
-uint32_t last_entry_index() { return next_index; }
+uint32_t last_entry_index() {
+    return next_index;
+}
 
 void clear_syllable_table() {
     memset(SyllableTable, 0, sizeof SyllableTable);

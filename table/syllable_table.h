@@ -8,11 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 
-const uint32_t ROW_COUNT = 26;       // one row per letter a to z
-const uint32_t ROW_SLOTS = 41;       // syllables per row
-const uint32_t SYLLABLE_BYTES = 8;   // a syllable of at most 7 bytes and its NUL
-const uint32_t LIST_COUNT = 420;     // character lists, one per index 1 to 420
-const uint32_t LIST_BYTES = 945;     // a character run of at most 944 bytes and its NUL
+const uint32_t ROW_COUNT = 26;          // one row per letter a to z
+const uint32_t ROW_SLOTS = 41;          // syllables per row
+const uint32_t SYLLABLE_BYTES = 8;      // a syllable of at most 7 bytes and its NUL
+const uint32_t LIST_COUNT = 420;        // character lists, one per index 1 to 420
+const uint32_t LIST_BYTES = 945;        // a character run of at most 944 bytes and its NUL
 const uint16_t MAX_RECORD_INDEX = 511;  // the largest index that a phrase record can hold
 
 struct SyllableEntry {
@@ -26,13 +26,13 @@ extern char CharacterLists[LIST_COUNT][LIST_BYTES];
 // What add_dictionary_entry could not store; ENTRY_STORED when everything fit.
 enum EntryProblem : uint32_t {
     ENTRY_STORED = 0,
-    ENTRY_NO_TOKEN = 1 << 0,          // a line of whitespace: nothing to store
-    ENTRY_NOT_A_LETTER = 1 << 1,      // the syllable does not begin with a to z
-    ENTRY_TOO_LONG = 1 << 2,          // the syllable has more than 7 bytes
-    ENTRY_ROW_FULL = 1 << 3,          // its row already holds 41 entries
-    ENTRY_INDEX_TOO_LARGE = 1 << 4,   // its index does not fit 16 bits
-    ENTRY_LIST_CUT = 1 << 5,          // its character run was cut to 944 bytes
-    ENTRY_NO_LIST_SLOT = 1 << 6,      // its index is above 420: its characters are not kept
+    ENTRY_NO_TOKEN = 1 << 0,         // a line of whitespace: nothing to store
+    ENTRY_NOT_A_LETTER = 1 << 1,     // the syllable does not begin with a to z
+    ENTRY_TOO_LONG = 1 << 2,         // the syllable has more than 7 bytes
+    ENTRY_ROW_FULL = 1 << 3,         // its row already holds 41 entries
+    ENTRY_INDEX_TOO_LARGE = 1 << 4,  // its index does not fit 16 bits
+    ENTRY_LIST_CUT = 1 << 5,         // its character run was cut to 944 bytes
+    ENTRY_NO_LIST_SLOT = 1 << 6,     // its index is above 420: its characters are not kept
 };
 
 // Stores the entry line (at most 999 bytes) as the next syllable index. Every call takes an index,

@@ -20,7 +20,8 @@ struct ProblemText {
 
 const ProblemText PROBLEM_TEXTS[] = {
     {ENTRY_NO_TOKEN, "line without a syllable: index %u left unused"},
-    {ENTRY_NOT_A_LETTER, "syllable \"%.*s\" does not begin with a letter a to z: index %u not stored"},
+    {ENTRY_NOT_A_LETTER,
+     "syllable \"%.*s\" does not begin with a letter a to z: index %u not stored"},
     {ENTRY_TOO_LONG, "syllable \"%.*s\" is longer than 7 bytes: index %u not stored"},
     {ENTRY_ROW_FULL, "row of \"%.*s\" already holds 41 syllables: index %u not stored"},
     {ENTRY_INDEX_TOO_LARGE, "syllable \"%.*s\": index %u is above 65535: not stored"},
@@ -121,8 +122,7 @@ LineClass classify_line(const char* line) {
 
 void read_table_line(Stream* table, char* line) {
     uint32_t length = 0;
-    for (int32_t byte = stream_getc(table); byte != -1 && byte != '\n';
-         byte = stream_getc(table)) {
+    for (int32_t byte = stream_getc(table); byte != -1 && byte != '\n'; byte = stream_getc(table)) {
         if (length < TABLE_LINE_BYTES - 1) {
             line[length++] = static_cast<char>(byte);
         }

@@ -42,12 +42,17 @@ TEST(Stream, TextModeReadsLikeTheRunTime) {
         {"ab\ncd", {"ab\n", "cd"}, true},
         {"a\rb\r\r\n", {"a\rb\r\n"}, false},
         {"ab\r", {"ab\r"}, true},
-        {"ab\x1A" "cd\nef\n", {"ab"}, true},
+        {"ab\x1A"
+         "cd\nef\n",
+         {"ab"},
+         true},
         {"ab\r\x1A\n", {"ab\r"}, true},
         {"\x1A", {}, false},
         {"", {}, false},
         {std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}, false},
-        {std::string(1500, 'x') + "\n", {std::string(999, 'x'), std::string(501, 'x') + "\n"}, false},
+        {std::string(1500, 'x') + "\n",
+         {std::string(999, 'x'), std::string(501, 'x') + "\n"},
+         false},
     };
     for (const TextCase& c : cases) {
         bool eof_after_last = false;

@@ -73,7 +73,9 @@ TEST_F(Table, ReadTableLineSetsEndOfFileOnlyOnAReadThatFindsNothing) {
         {"a\r\nb\n", {"a", "b", ""}},
         {"a\nb", {"a", "b"}},
         {"a\rb\r\n", {"a\rb", ""}},
-        {"a\n\x1A" "b\n", {"a", ""}},
+        {"a\n\x1A"
+         "b\n",
+         {"a", ""}},
         {"", {""}},
         {std::string(1200, 'x') + "\ny", {std::string(999, 'x'), "y"}},
         {std::string("a\0b\n", 4), {"a", ""}},
@@ -173,15 +175,18 @@ TEST_F(Table, AFullRowUsesAllItsSlotsAndTurnsAwayTheNext) {
 
 TEST_F(Table, UnstorableEntriesKeepTheirIndexAndAreWarned) {
     std::string long_run(1000, '\xB0');
-    std::string table = "[DICTIONARY]\n"
-                        "a x\n"
-                        "   \t\n"           // 2: no token
-                        "Ab x\n"            // 3: not a letter
-                        "\xB0\xA1 x\n"      // 4: not a letter
-                        "abcdefgh x\n"      // 5: too long
-                        "b\n"               // 6: no character run: empty list
-                        "c " + long_run + "\n"  // 7: run cut
-                        "d y\n";
+    std::string table =
+        "[DICTIONARY]\n"
+        "a x\n"
+        "   \t\n"       // 2: no token
+        "Ab x\n"        // 3: not a letter
+        "\xB0\xA1 x\n"  // 4: not a letter
+        "abcdefgh x\n"  // 5: too long
+        "b\n"           // 6: no character run: empty list
+        "c " +
+        long_run +
+        "\n"  // 7: run cut
+        "d y\n";
     std::string warnings = walk(table, true);
     EXPECT_EQ(entries(), "a=1 b=6 c=7 d=8");
     EXPECT_STREQ(CharacterLists[2], "x") << "an unstorable syllable keeps its list";
@@ -202,7 +207,8 @@ TEST_F(Table, IndicesAbove420HaveNoListSlot) {
         table += std::string(1, static_cast<char>('a' + i / 41)) + std::to_string(i % 41) + " x\n";
     }
     std::string warnings = walk(table, true);
-    EXPECT_EQ(warnings, "T:422: syllable \"k10\": index 421 is above 420: its characters are not kept\n");
+    EXPECT_EQ(warnings,
+              "T:422: syllable \"k10\": index 421 is above 420: its characters are not kept\n");
     EXPECT_EQ(find_syllable_index("k10"), 421);
 }
 

@@ -34,4 +34,6 @@ void use_double_byte_code_page() {
     set_lead_bytes(GBK_LEAD, 1);
 }
 
-void use_single_byte_code_page() { set_lead_bytes(nullptr, 0); }
+void use_single_byte_code_page() {
+    set_lead_bytes(nullptr, 0);
+}

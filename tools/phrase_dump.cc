@@ -1,13 +1,87 @@
+// phrase_dump: lists a binary phrase file as text, a line per record: the phrase, a tab, and the
+// texts of its syllables separated by blanks. The listing is written in text mode (CR LF).
+#include <cinttypes>
+#include <cstdio>
+
+#include "phrase/phrase_record.h"
+#include "table/syllable_table.h"
 #include "tools/tool_main.h"
 
 namespace {
 
+// Writes the record's line; an index that the table does not hold is left out of the line and
+// warned about. Returns false when an index was left out.
+bool write_line(Stream* output, const PhraseRecord& record, const char* input_name,
+                uint64_t offset) {
+    bool complete = true;
+    stream_write_string(output, record.text);
+    stream_write(output, "\t", 1);
+    bool line_ended = false;
+    for (uint32_t i = 0; i < record.char_count; ++i) {
+        const char* text = syllable_text_of(record.indices[i]);
+        if (text == nullptr) {
+            fprintf(stderr,
+                    "%s: record at byte %" PRIu64 ": syllable index %u is not in the table\n",
+                    input_name, offset, record.indices[i]);
+            complete = false;
+            continue;
+        }
+        bool last = i + 1 == record.char_count;
+        stream_write_string(output, text);
+        stream_write(output, last ? "\n" : " ", 1);
+        line_ended = last;
+    }
+    // Even when the last syllable is unknown, the next record starts a line of its own.
+    if (!line_ended) {
+        stream_write(output, "\n", 1);
+    }
+    return complete;
+}
+
+// Tells why reading ended before the end of the file; false when it did.
+bool report_end(RecordStatus status, const char* input_name, uint64_t offset) {
+    if (status == RECORD_CUT_SHORT) {
+        fprintf(stderr, "%s: record at byte %" PRIu64 " is cut short by the end of the file\n",
+                input_name, offset);
+        return false;
+    }
+    if (status == RECORD_BAD_COUNT) {
+        fprintf(stderr, "%s: record at byte %" PRIu64 " has a count above 8: reading stops there\n",
+                input_name, offset);
+        return false;
+    }
+    return true;
+}
+
 int dump_phrases(const char* input_name, const char* output_name) {
-    (void)input_name;
-    (void)output_name;
-    return 0;
+    static Stream input;
+    static Stream output;
+    if (!stream_open(&input, input_name, READ_BINARY)) {
+        fprintf(stderr, "%s can not found", input_name);
+        return 1;
+    }
+    if (!stream_open(&output, output_name, WRITE_TEXT)) {
+        fprintf(stderr, "%s can not found", output_name);
+        stream_close(&input);
+        return 1;
+    }
+    int status = 0;
+    uint64_t offset = 0;
+    PhraseRecord record;
+    for (;;) {
+        RecordStatus read = read_phrase_record(&input, &record);
+        if (read != RECORD_READ) {
+            status = report_end(read, input_name, offset) ? status : 1;
+            break;
+        }
+        status = write_line(&output, record, input_name, offset) ? status : 1;
+        offset += phrase_record_size(record.char_count);
+    }
+    return close_conversion(&input, input_name, &output, output_name, status);
 }
 
 }  // namespace
 
-int main(int argc, char** argv) { return tool_main(argc, argv, false, dump_phrases); }
+int main(int argc, char** argv) {
+    return tool_main(argc, argv, false, dump_phrases);
+}

@@ -10,4 +10,6 @@ int compile_from_chars(const char* input_name, const char* output_name) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return tool_main(argc, argv, true, compile_from_chars); }
+int main(int argc, char** argv) {
+    return tool_main(argc, argv, true, compile_from_chars);
+}

@@ -10,4 +10,6 @@ int compile_from_syllables(const char* input_name, const char* output_name) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return tool_main(argc, argv, false, compile_from_syllables); }
+int main(int argc, char** argv) {
+    return tool_main(argc, argv, false, compile_from_syllables);
+}

@@ -26,8 +26,8 @@ void echo_line(const char* line) {
     putc('\n', stdout);
 }
 
-int close_conversion(Stream* input, const char* input_name, Stream* output,
-                     const char* output_name, int status) {
+int close_conversion(Stream* input, const char* input_name, Stream* output, const char* output_name,
+                     int status) {
     if (input->error) {
         fprintf(stderr, "%s: read error: %s\n", input_name, stream_error_text(input));
         status = 1;

@@ -17,5 +17,5 @@ void echo_line(const char* line);
 
 // Closes input and output after a conversion and reports what failed on either, naming the file.
 // Returns the exit status: 1 after a failure, otherwise status.
-int close_conversion(Stream* input, const char* input_name, Stream* output,
-                     const char* output_name, int status);
+int close_conversion(Stream* input, const char* input_name, Stream* output, const char* output_name,
+                     int status);
