@@ -118,7 +118,7 @@ def main():
     passed = failed = 0
     for path in options.cases:
         for case in load_cases(path):
-            faults = run_case(case, options.bin, emulator)
+            faults = run_case(case, os.path.abspath(options.bin), emulator)
             if faults:
                 failed += 1
                 print("FAIL %s" % case.name)
