@@ -1,11 +1,63 @@
+// phrase_from_chars: compiles bare phrases into a binary phrase file, finding each character's
+// syllable in the table's character lists. A phrase is compiled only when every character has
+// exactly one syllable; phrases of more than 8 characters are dropped, the rest echoed.
+#include <cstdio>
+#include <cstring>
+
+#include "phrase/phrase_record.h"
+#include "table/character_lookup.h"
 #include "tools/tool_main.h"
 
 namespace {
 
+const size_t LINE_BYTES = 1000;
+
+// Characters are the byte pairs from the line's first byte on; the count includes the line feed
+// in the length, so a line of k double-byte characters has k with or without it.
+void compile_line(char* line, Stream* output) {
+    size_t length = strlen(line);
+    size_t char_count = length / 2;
+    if (char_count > MAX_PHRASE_CHARS) {
+        return;
+    }
+    uint16_t indices[MAX_PHRASE_CHARS];
+    for (size_t i = 0; i < char_count; ++i) {
+        indices[i] = lookup_character(static_cast<uint8_t>(line[2 * i]),
+                                      static_cast<uint8_t>(line[2 * i + 1]));
+        if (indices[i] == 0) {
+            char_count = 0;
+            break;
+        }
+    }
+    if (char_count > 0) {
+        write_phrase_record(output, static_cast<uint32_t>(char_count), line, indices);
+        return;
+    }
+    if (length > 0 && line[length - 1] == '\n') {
+        line[length - 1] = '\0';
+    }
+    echo_line(line);
+}
+
 int compile_from_chars(const char* input_name, const char* output_name) {
-    (void)input_name;
-    (void)output_name;
-    return 0;
+    static Stream input;
+    static Stream output;
+    static char line[LINE_BYTES];
+    if (!stream_open(&input, input_name, READ_TEXT)) {
+        fprintf(stderr, "%s cant open.\n", input_name);
+        return 1;
+    }
+    if (!stream_open(&output, output_name, WRITE_BINARY)) {
+        fprintf(stderr, "%s cant open.\n", output_name);
+        stream_close(&input);
+        return 1;
+    }
+    while (!input.eof && !input.error) {
+        if (stream_read_line(&input, line, sizeof line) > 0) {
+            compile_line(line, &output);
+        }
+    }
+    return close_conversion(&input, input_name, &output, output_name, 0);
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ def main():
     try:
         os.mkdir(os.path.join(scratch, "table"))
         rng = random.Random(20261211)
-        for trip in (syllables_round_trip,):
+        for trip in (syllables_round_trip, characters_round_trip):
             trip(options, scratch, rng)
             print("passed: " + trip.__name__)
     finally:
