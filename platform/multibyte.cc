@@ -7,11 +7,6 @@ namespace {
 bool LeadBytes[256];
 bool AnyLeadBytes = false;
 
-// Length in bytes of the character at text: 2 for a lead byte followed by a second byte.
-size_t character_length(const char* text) {
-    return is_lead_byte(static_cast<uint8_t>(text[0])) && text[1] != '\0' ? 2 : 1;
-}
-
 // Value of the character at text, as a lead byte and a second byte would form it.
 uint32_t character_value(const char* text, size_t length) {
     uint32_t value = static_cast<uint8_t>(text[0]);
@@ -19,6 +14,10 @@ uint32_t character_value(const char* text, size_t length) {
 }
 
 }  // namespace
+
+size_t character_length(const char* text) {
+    return LeadBytes[static_cast<uint8_t>(text[0])] && text[1] != '\0' ? 2 : 1;
+}
 
 void set_lead_bytes(const LeadByteRange* ranges, uint32_t count) {
     memset(LeadBytes, 0, sizeof LeadBytes);
@@ -61,6 +60,25 @@ const char* mbs_find(const char* haystack, const char* needle) {
 }
 
 int32_t mbs_compare(const char* left, const char* right) {
+    // Equal bytes are equal characters: only the characters from the one that holds the first
+    // differing byte on decide the order.
+    size_t differ = 0;
+    while (left[differ] == right[differ] && left[differ] != '\0') {
+        ++differ;
+    }
+    if (left[differ] == right[differ]) {
+        return 0;
+    }
+    size_t at = 0;
+    for (;;) {
+        size_t step = character_length(left + at);
+        if (at + step > differ || step != character_length(right + at)) {
+            break;
+        }
+        at += step;
+    }
+    left += at;
+    right += at;
     for (;;) {
         size_t left_length = character_length(left);
         size_t right_length = character_length(right);
@@ -92,8 +110,9 @@ size_t mbs_kept_length(const char* source, size_t count) {
     return at;
 }
 
-void mbs_copy_bytes(char* destination, const char* source, size_t count) {
+size_t mbs_copy_bytes(char* destination, const char* source, size_t count) {
     size_t kept = mbs_kept_length(source, count);
     memcpy(destination, source, kept);
     memset(destination + kept, 0, count - kept);
+    return kept;
 }

@@ -19,6 +19,10 @@ void set_lead_bytes(const LeadByteRange* ranges, uint32_t count);
 bool is_lead_byte(uint8_t byte);
 bool has_lead_bytes();
 
+// Length in bytes of the character at text (not at its end): 2 for a lead byte followed by a
+// second byte, otherwise 1. Walking a string by this length visits its characters.
+size_t character_length(const char* text);
+
 // First position in haystack where needle begins, or nullptr. Only positions where a character
 // begins are tried, and a match must lie wholly inside haystack. An empty needle matches at once.
 const char* mbs_find(const char* haystack, const char* needle);
@@ -31,5 +35,6 @@ int32_t mbs_compare(const char* left, const char* right);
 size_t mbs_kept_length(const char* source, size_t count);
 
 // Copies count bytes character by character into destination and fills the rest of the count
-// with NUL bytes; a lead byte cut off by count becomes a NUL. Writes exactly count bytes.
-void mbs_copy_bytes(char* destination, const char* source, size_t count);
+// with NUL bytes; a lead byte cut off by count becomes a NUL. Writes exactly count bytes and
+// returns the number of bytes kept.
+size_t mbs_copy_bytes(char* destination, const char* source, size_t count);

@@ -100,6 +100,11 @@ void flush(Stream* stream) {
 }
 
 void put_bytes(Stream* stream, const uint8_t* data, size_t length) {
+    if (STREAM_BUFFER_BYTES - stream->end >= length) {
+        memcpy(stream->buffer + stream->end, data, length);
+        stream->end += length;
+        return;
+    }
     while (length > 0) {
         if (stream->end == STREAM_BUFFER_BYTES) {
             flush(stream);
@@ -168,6 +173,11 @@ size_t stream_read_line(Stream* stream, char* line, size_t size) {
 }
 
 size_t stream_read(Stream* stream, void* data, size_t length) {
+    if (stream->end - stream->start >= length) {
+        memcpy(data, stream->buffer + stream->start, length);
+        stream->start += length;
+        return length;
+    }
     uint8_t* to = static_cast<uint8_t*>(data);
     size_t count = 0;
     while (count < length && available(stream)) {

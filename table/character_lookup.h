@@ -9,9 +9,10 @@
 // search finds the character in a list is tested for evenness.
 uint16_t lookup_character_direct(uint8_t first, uint8_t second);
 
-// The same answers as lookup_character_direct, each character searched once per run: the lists
-// never change after loading.
-uint16_t lookup_character(uint8_t first, uint8_t second);
+// Works out the answer of lookup_character_direct for every two-byte key at once, in one walk
+// over the lists. Call after loading (the lists never change afterwards) and after a change of
+// the code page.
+void index_character_lists();
 
-// Forgets the remembered answers, for when the lists have changed.
-void clear_character_memo();
+// The answer of lookup_character_direct for the key, as index_character_lists found it.
+uint16_t lookup_character(uint8_t first, uint8_t second);

@@ -14,6 +14,44 @@ uint32_t row_slot = 0;
 uint32_t current_row = 0;
 
 const char* SyllableTexts[MAX_RECORD_INDEX + 1];
+uint8_t SyllableLengths[MAX_RECORD_INDEX + 1];
+
+// Texts of the table to their indices. Two texts are equal under the code page exactly when their
+// bytes are, so a text is keyed by its at most 7 bytes, padded with NUL bytes.
+struct TextSlot {
+    uint64_t key;
+    uint16_t index;  // 0: free
+};
+const uint32_t TEXT_HASH_SLOTS = 2048;  // more than twice the 26 x 41 entries
+TextSlot TextHash[TEXT_HASH_SLOTS];
+
+bool pack_text(const char* text, uint64_t* key) {
+    uint64_t packed = 0;
+    for (uint32_t i = 0; text[i] != '\0'; ++i) {
+        if (i == SYLLABLE_BYTES - 1) {
+            return false;
+        }
+        packed |= static_cast<uint64_t>(static_cast<uint8_t>(text[i])) << (8 * i);
+    }
+    *key = packed;
+    return true;
+}
+
+uint32_t hash_slot(uint64_t key) {
+    return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 53) % TEXT_HASH_SLOTS;
+}
+
+void add_to_text_hash(const SyllableEntry& entry) {
+    uint64_t key = 0;
+    pack_text(entry.text, &key);
+    uint32_t at = hash_slot(key);
+    while (TextHash[at].index != 0 && TextHash[at].key != key) {
+        at = (at + 1) % TEXT_HASH_SLOTS;
+    }
+    if (TextHash[at].index == 0) {
+        TextHash[at] = {key, entry.index};
+    }
+}
 
 bool is_space(char byte) {
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
@@ -106,6 +144,7 @@ void clear_syllable_table() {
     memset(SyllableTable, 0, sizeof SyllableTable);
     memset(CharacterLists, 0, sizeof CharacterLists);
     memset(SyllableTexts, 0, sizeof SyllableTexts);
+    memset(TextHash, 0, sizeof TextHash);
     next_index = 0;
     row_slot = 0;
     current_row = 0;
@@ -127,11 +166,25 @@ uint16_t find_syllable_index(const char* text) {
     return 0;
 }
 
+uint16_t lookup_syllable(const char* text) {
+    uint64_t key = 0;
+    if (!pack_text(text, &key)) {
+        return 0;
+    }
+    for (uint32_t at = hash_slot(key);; at = (at + 1) % TEXT_HASH_SLOTS) {
+        const TextSlot& slot = TextHash[at];
+        if (slot.index == 0 || slot.key == key) {
+            return slot.index;
+        }
+    }
+}
+
 // Rows are read up to their first empty slot, as every reader of the table does. An index whose
 // slot a restarted run overwrote stands in no slot and stays unknown; every other index stands in
-// exactly one.
+// exactly one. Of two equal texts in a row the lower slot is found first, so it is kept.
 void index_syllable_texts() {
     memset(SyllableTexts, 0, sizeof SyllableTexts);
+    memset(TextHash, 0, sizeof TextHash);
     for (const auto& row : SyllableTable) {
         for (const SyllableEntry& entry : row) {
             if (entry.index == 0) {
@@ -139,11 +192,17 @@ void index_syllable_texts() {
             }
             if (entry.index <= MAX_RECORD_INDEX) {
                 SyllableTexts[entry.index] = entry.text;
+                SyllableLengths[entry.index] = static_cast<uint8_t>(strlen(entry.text));
             }
+            add_to_text_hash(entry);
         }
     }
 }
 
-const char* syllable_text_of(uint16_t index) {
-    return index <= MAX_RECORD_INDEX ? SyllableTexts[index] : nullptr;
+const char* syllable_text_of(uint16_t index, size_t* length) {
+    if (index > MAX_RECORD_INDEX) {
+        return nullptr;
+    }
+    *length = SyllableLengths[index];
+    return SyllableTexts[index];
 }

@@ -50,8 +50,12 @@ void clear_syllable_table();
 // letter; 0 when it is not found. The row is scanned from slot 0 up to its first empty slot.
 uint16_t find_syllable_index(const char* text);
 
-// Prepares syllable_text_of for the table as loaded; call once after loading.
+// Prepares syllable_text_of and lookup_syllable for the table as loaded; call once after loading.
 void index_syllable_texts();
 
-// Text of the entry that holds index (1 to 511), or nullptr when no entry of the table does.
-const char* syllable_text_of(uint16_t index);
+// The answer of find_syllable_index, from the texts as index_syllable_texts found them.
+uint16_t lookup_syllable(const char* text);
+
+// Text of the entry that holds index (1 to 511), with its length; nullptr when no entry of the
+// table holds it. The text lies in the entry's 8 bytes, all of which may be read.
+const char* syllable_text_of(uint16_t index, size_t* length);

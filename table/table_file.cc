@@ -6,6 +6,7 @@
 
 #include "platform/multibyte.h"
 #include "platform/system.h"
+#include "table/character_lookup.h"
 #include "table/syllable_table.h"
 
 namespace {
@@ -163,4 +164,7 @@ void load_syllable_table(bool keep_lists) {
         report_table_failure(message);
     }
     index_syllable_texts();
+    if (keep_lists) {
+        index_character_lists();
+    }
 }

@@ -109,6 +109,14 @@ TEST(Multibyte, CompareIsEqualOnlyForWholeStrings) {
         EXPECT_LT(mbs_compare("a", "b"), 0);
         EXPECT_GT(mbs_compare("b", "a"), 0);
     }
+    // Under lead bytes a double-byte character weighs as one value, above any single byte.
+    use_double_byte_code_page();
+    EXPECT_GT(mbs_compare("\xB0\xA1", "\xFF"), 0);
+    EXPECT_LT(mbs_compare("a\xB0", "a\xB0\xA1"), 0);
+    EXPECT_GT(mbs_compare("a\xB0\xA2", "a\xB0"), 0);
+    EXPECT_LT(mbs_compare("\xB0\xA1x", "\xB0\xA1y"), 0);
+    use_single_byte_code_page();
+    EXPECT_LT(mbs_compare("\xB0\xA1", "\xFF"), 0);
 }
 
 struct CopyCase {

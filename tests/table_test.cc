@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -148,8 +149,10 @@ TEST_F(Table, InterruptedLetterRestartsItsRow) {
     EXPECT_STREQ(CharacterLists[0], "x");
     EXPECT_EQ(find_syllable_index("a"), 0);
     index_syllable_texts();
-    EXPECT_EQ(syllable_text_of(1), nullptr);
-    EXPECT_STREQ(syllable_text_of(4), "an");
+    size_t length = 0;
+    EXPECT_EQ(syllable_text_of(1, &length), nullptr);
+    EXPECT_STREQ(syllable_text_of(4, &length), "an");
+    EXPECT_EQ(length, 2u);
 }
 
 TEST_F(Table, WithoutListsNothingGoesToTheLists) {
@@ -223,6 +226,36 @@ TEST_F(Table, FindSyllableMatchesWholeTextsInTheRowOfTheFirstLetter) {
     EXPECT_EQ(find_syllable_index("Zhong"), 0);
     EXPECT_EQ(find_syllable_index(""), 0);
     EXPECT_EQ(find_syllable_index("\xB0\xA1"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Random tables with interrupted letters (restarted rows), repeated texts and full rows.
+TEST_F(Table, LookupSyllableAnswersAsTheRowScan) {
+    std::mt19937 random(7);
+    for (int table = 0; table < 20; ++table) {
+        clear_syllable_table();
+        std::vector<std::string> texts;
+        for (int entry = 0; entry < 420; ++entry) {
+            std::string text(1, static_cast<char>('a' + random() % (table % 2 == 0 ? 3 : 26)));
+            for (uint32_t i = random() % 5; i > 0; --i) {
+                text += static_cast<char>("aeinoug\xB0\xA1"[random() % 9]);
+            }
+            texts.push_back(text);
+            add_dictionary_entry((text + " x").c_str(), false);
+        }
+        index_syllable_texts();
+        for (std::string text : texts) {
+            for (const std::string& query : {text, text + "a", text.substr(0, text.size() - 1),
+                                             text + "\xB0", std::string("A") + text}) {
+                ASSERT_EQ(lookup_syllable(query.c_str()), find_syllable_index(query.c_str()))
+                    << query;
+            }
+        }
+        EXPECT_EQ(lookup_syllable("abcdefgh"), 0);
+    }
 }
 
 }  // namespace

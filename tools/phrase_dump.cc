@@ -2,6 +2,7 @@
 // texts of its syllables separated by blanks. The listing is written in text mode (CR LF).
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 
 #include "phrase/phrase_record.h"
 #include "table/syllable_table.h"
@@ -9,16 +10,23 @@
 
 namespace {
 
+// Longest line: 16 bytes of phrase, a tab, 8 syllables with a separator each, and a line end;
+// a syllable is copied as the whole 8 bytes of its entry.
+const size_t LINE_BYTES = 2 * MAX_PHRASE_CHARS + 1 + MAX_PHRASE_CHARS * (SYLLABLE_BYTES + 1) + 1;
+
 // Writes the record's line; an index that the table does not hold is left out of the line and
 // warned about. Returns false when an index was left out.
 bool write_line(Stream* output, const PhraseRecord& record, const char* input_name,
                 uint64_t offset) {
+    char line[LINE_BYTES];
+    size_t length = strlen(record.text);
+    memcpy(line, record.text, length);
+    line[length++] = '\t';
     bool complete = true;
-    stream_write_string(output, record.text);
-    stream_write(output, "\t", 1);
     bool line_ended = false;
     for (uint32_t i = 0; i < record.char_count; ++i) {
-        const char* text = syllable_text_of(record.indices[i]);
+        size_t text_length = 0;
+        const char* text = syllable_text_of(record.indices[i], &text_length);
         if (text == nullptr) {
             fprintf(stderr,
                     "%s: record at byte %" PRIu64 ": syllable index %u is not in the table\n",
@@ -26,15 +34,16 @@ bool write_line(Stream* output, const PhraseRecord& record, const char* input_na
             complete = false;
             continue;
         }
-        bool last = i + 1 == record.char_count;
-        stream_write_string(output, text);
-        stream_write(output, last ? "\n" : " ", 1);
-        line_ended = last;
+        line_ended = i + 1 == record.char_count;
+        memcpy(line + length, text, SYLLABLE_BYTES);
+        length += text_length;
+        line[length++] = line_ended ? '\n' : ' ';
     }
     // Even when the last syllable is unknown, the next record starts a line of its own.
     if (!line_ended) {
-        stream_write(output, "\n", 1);
+        line[length++] = '\n';
     }
+    stream_write(output, line, length);
     return complete;
 }
 

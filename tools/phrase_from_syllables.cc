@@ -30,7 +30,7 @@ bool compile_line(const char* line, Stream* output) {
     }
     uint16_t indices[MAX_PHRASE_CHARS];
     for (uint32_t i = 0; i < char_count; ++i) {
-        indices[i] = find_syllable_index(fields[1 + i]);
+        indices[i] = lookup_syllable(fields[1 + i]);
         // A record holds 9 bits: a larger index would be written as another syllable's.
         if (indices[i] == 0 || indices[i] > MAX_STORED_INDEX) {
             return false;

@@ -10,6 +10,22 @@ bool is_separator(char byte) {
     return byte == ' ' || byte == '\t';
 }
 
+// Copies the field of length bytes into slot number; false when it does not fit. A field of as
+// many bytes as the slot still fits when the copy drops a lead byte at its end.
+bool store_field(char* slots, uint16_t width, uint16_t slot_count, uint16_t number,
+                 const char* field, size_t length) {
+    if (number >= slot_count || length > width) {
+        return false;
+    }
+    char* slot = slots + static_cast<size_t>(number) * width;
+    size_t kept = mbs_copy_bytes(slot, field, length);
+    if (kept >= width) {
+        return false;
+    }
+    slot[kept] = '\0';
+    return true;
+}
+
 }  // namespace
 
 uint16_t split_fields(const char* line, char* slots, uint16_t width, uint16_t slot_count,
@@ -28,12 +44,7 @@ uint16_t split_fields(const char* line, char* slots, uint16_t width, uint16_t sl
         while (*at != '\0' && !is_separator(*at)) {
             ++at;
         }
-        size_t kept = mbs_kept_length(start, static_cast<size_t>(at - start));
-        if (count < slot_count && kept < width) {
-            char* slot = slots + static_cast<size_t>(count) * width;
-            mbs_copy_bytes(slot, start, kept);
-            slot[kept] = '\0';
-        } else {
+        if (!store_field(slots, width, slot_count, count, start, static_cast<size_t>(at - start))) {
             *overflow = true;
         }
         if (count < UINT16_MAX) {
