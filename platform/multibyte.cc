@@ -113,6 +113,8 @@ size_t mbs_kept_length(const char* source, size_t count) {
 size_t mbs_copy_bytes(char* destination, const char* source, size_t count) {
     size_t kept = mbs_kept_length(source, count);
     memcpy(destination, source, kept);
-    memset(destination + kept, 0, count - kept);
+    if (kept < count) {
+        memset(destination + kept, 0, count - kept);
+    }
     return kept;
 }

@@ -100,11 +100,6 @@ void flush(Stream* stream) {
 }
 
 void put_bytes(Stream* stream, const uint8_t* data, size_t length) {
-    if (STREAM_BUFFER_BYTES - stream->end >= length) {
-        memcpy(stream->buffer + stream->end, data, length);
-        stream->end += length;
-        return;
-    }
     while (length > 0) {
         if (stream->end == STREAM_BUFFER_BYTES) {
             flush(stream);
@@ -192,7 +187,7 @@ size_t stream_read(Stream* stream, void* data, size_t length) {
     return count;
 }
 
-void stream_write(Stream* stream, const void* data, size_t length) {
+void stream_write_slowly(Stream* stream, const void* data, size_t length) {
     const uint8_t* bytes = static_cast<const uint8_t*>(data);
     if (!stream->text) {
         put_bytes(stream, bytes, length);

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 enum StreamMode : uint8_t { READ_TEXT, READ_BINARY, WRITE_TEXT, WRITE_BINARY };
 
@@ -42,7 +43,19 @@ size_t stream_read_line(Stream* stream, char* line, size_t size);
 // Reads up to length bytes as fread does; returns the number read.
 size_t stream_read(Stream* stream, void* data, size_t length);
 
-void stream_write(Stream* stream, const void* data, size_t length);
+void stream_write_slowly(Stream* stream, const void* data, size_t length);
+
+// Writes length bytes; a text stream writes every LF as CR LF. Small binary writes that fit the
+// buffer, the common case, are copied in place.
+inline void stream_write(Stream* stream, const void* data, size_t length) {
+    if (!stream->text && STREAM_BUFFER_BYTES - stream->end >= length) {
+        memcpy(stream->buffer + stream->end, data, length);
+        stream->end += length;
+        return;
+    }
+    stream_write_slowly(stream, data, length);
+}
+
 void stream_write_string(Stream* stream, const char* text);
 
 // Closes the stream; false when a write, the flush or the close failed.
