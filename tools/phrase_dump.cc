@@ -6,6 +6,7 @@
 
 #include "phrase/phrase_record.h"
 #include "table/syllable_table.h"
+#include "tools/conversions.h"
 #include "tools/tool_main.h"
 
 namespace {
@@ -62,6 +63,8 @@ bool report_end(RecordStatus status, const char* input_name, uint64_t offset) {
     return true;
 }
 
+}  // namespace
+
 int dump_phrases(const char* input_name, const char* output_name) {
     static Stream input;
     static Stream output;
@@ -87,10 +90,4 @@ int dump_phrases(const char* input_name, const char* output_name) {
         offset += phrase_record_size(record.char_count);
     }
     return close_conversion(&input, input_name, &output, output_name, status);
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    return tool_main(argc, argv, false, dump_phrases);
 }

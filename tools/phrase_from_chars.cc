@@ -6,6 +6,7 @@
 
 #include "phrase/phrase_record.h"
 #include "table/character_lookup.h"
+#include "tools/conversions.h"
 #include "tools/tool_main.h"
 
 namespace {
@@ -39,6 +40,8 @@ void compile_line(char* line, Stream* output) {
     echo_line(line);
 }
 
+}  // namespace
+
 int compile_from_chars(const char* input_name, const char* output_name) {
     static Stream input;
     static Stream output;
@@ -58,10 +61,4 @@ int compile_from_chars(const char* input_name, const char* output_name) {
         }
     }
     return close_conversion(&input, input_name, &output, output_name, 0);
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    return tool_main(argc, argv, true, compile_from_chars);
 }

@@ -5,6 +5,7 @@
 
 #include "phrase/phrase_record.h"
 #include "table/syllable_table.h"
+#include "tools/conversions.h"
 #include "tools/split_fields.h"
 #include "tools/tool_main.h"
 
@@ -40,6 +41,8 @@ bool compile_line(const char* line, Stream* output) {
     return true;
 }
 
+}  // namespace
+
 int compile_from_syllables(const char* input_name, const char* output_name) {
     static Stream input;
     static Stream output;
@@ -66,10 +69,4 @@ int compile_from_syllables(const char* input_name, const char* output_name) {
         }
     }
     return close_conversion(&input, input_name, &output, output_name, 0);
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    return tool_main(argc, argv, false, compile_from_syllables);
 }

@@ -29,3 +29,18 @@ for program in PROGRAMS:
                       files={"table/hanlex.tab": None, "out": b"kept"},
                       stderr=b"init: {dir}/table/hanlex.tab can not read (Is a directory)\n",
                       status=1, outputs={"out": b"kept"}))
+
+# A table with a line of 100,000 bytes, a NUL inside a line, and no newline at its end.
+A, BA = b"\xb0\xa1", b"\xb0\xcb"
+ROUGH_TABLE = (b"[DICTIONARY]\n" + b"a " + A * 50000 + b"\n" + b"b\0" + b"y" * 100000 + b"\n"
+               + b"c " + BA)
+ROUGH_RUNS = {
+    "phrase_dump": (b"\x03\x00\x01\x02\x03" + A + A + BA + b"\0\0", A + A + BA + b"\ta b c\r\n",
+                    b""),
+    "phrase_from_syllables": (BA + b"\tc\n", b"\x01\x00\x03" + BA + b"\0\0", b""),
+    "phrase_from_chars": (A + b"\n", b"\x01\x00\x01" + A + b"\0\0",
+                          b'{dir}/table/hanlex.tab:2: characters of "a" cut to 944 bytes (index 1)\n'),
+}
+for program, (source, result, warnings) in ROUGH_RUNS.items():
+    CASES.append(Case(program + " rough table loads", program, table=ROUGH_TABLE,
+                      files={"in": source}, outputs={"out": result}, stderr=warnings))

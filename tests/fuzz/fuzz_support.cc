@@ -1,0 +1,87 @@
+#include "tests/fuzz/fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "platform/multibyte.h"
+#include "platform/stream.h"
+#include "table/character_lookup.h"
+#include "table/syllable_table.h"
+#include "table/table_file.h"
+
+const char* scratch_file(const char* name) {
+    static std::filesystem::path directory;
+    static std::string paths[4];
+    static int used = 0;
+    if (directory.empty()) {
+        directory = std::filesystem::temp_directory_path() /
+                    ("phrasetools_fuzz_" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(directory);
+    }
+    std::string path = (directory / name).string();
+    for (int i = 0; i < used; ++i) {
+        if (paths[i] == path) {
+            return paths[i].c_str();
+        }
+    }
+    if (used == 4) {
+        abort();
+    }
+    paths[used] = path;
+    return paths[used++].c_str();
+}
+
+void write_bytes(const char* path, const uint8_t* data, size_t size) {
+    FILE* file = fopen(path, "wb");
+    if (file == nullptr || fwrite(data, 1, size, file) != size || fclose(file) != 0) {
+        perror(path);
+        abort();
+    }
+}
+
+void select_code_page(uint8_t selector) {
+    static const LeadByteRange GBK[] = {{0x81, 0xFE}};
+    static const LeadByteRange SHIFT_JIS[] = {{0x81, 0x9F}, {0xE0, 0xFC}};
+    static const LeadByteRange JOHAB[] = {{0x84, 0xD3}, {0xD8, 0xDE}, {0xE0, 0xF9}};
+    switch (selector & 3) {
+        case 0:
+            set_lead_bytes(nullptr, 0);
+            break;
+        case 1:
+            set_lead_bytes(GBK, 1);
+            break;
+        case 2:
+            set_lead_bytes(SHIFT_JIS, 2);
+            break;
+        default:
+            set_lead_bytes(JOHAB, 3);
+    }
+}
+
+void load_fixed_table() {
+    static bool loaded = false;
+    if (loaded) {
+        return;
+    }
+    loaded = true;
+    std::string table =
+        "[PUNCTUATION]\n, \xA3\xAC\n\n[DICTIONARY]\n"
+        "a \xB0\xA1\xB0\xA2\nai \xB0\xA3\nba \xB0\xCB\nbo \xB0\xA2\n"
+        "ge \xC1\xB0\xA5\xC2\xB0\xA5\ngu q\xB0\xA6r\xB0\xA6\nzhong \xD6\xD0\n";
+    for (int i = 7; i < 300; ++i) {
+        table += static_cast<char>('c' + (i - 7) / 41);
+        table += std::to_string(i) + " " + static_cast<char>(0xB1 + i / 94) +
+                 static_cast<char>(0xA1 + i % 94) + "\n";
+    }
+    const char* path = scratch_file("hanlex.tab");
+    write_bytes(path, reinterpret_cast<const uint8_t*>(table.data()), table.size());
+    static Stream stream;
+    if (!stream_open(&stream, path, READ_TEXT) || !walk_table_file(&stream, path, true)) {
+        abort();
+    }
+    stream_close(&stream);
+    index_syllable_texts();
+}
