@@ -3,7 +3,13 @@
 A case names a program, the files it starts with, its arguments, and what it must leave behind:
 standard output, standard error, exit status, and the bytes of every file it must write (or
 None for a file that must not exist). In expected texts, {dir} stands for the case's scratch
-directory and {program} for the program as it was started.
+directory, {program} for the program as it was started and {table} for the table's path.
+
+With --windows the programs are the Windows build, run through --emulator (Wine): the table
+lies in the Windows system directory of WINEPREFIX, the code page follows LANG (zh_CN.UTF-8 gives
+code page 936, whose lead bytes are those of GBK), and standard output and standard error are in
+text mode, so every expected line end is CR LF. Where Windows differs by design, a case says so
+in its windows argument: "skip", or the expectations that replace the POSIX ones.
 """
 
 import argparse
@@ -14,13 +20,14 @@ import subprocess
 import sys
 import tempfile
 
-TIME_LIMIT_SECONDS = 20
+TIME_LIMIT_SECONDS = 60
+DIRECTORY = "directory"  # a table value: hanlex.tab is a directory
 
 
 class Case:
     def __init__(self, name, program, args=("in", "out"), table=None, files=None,
                  code_page="GBK", env=None, stdout=b"", stderr=b"", status=0, outputs=None,
-                 stdout_file=None):
+                 stdout_file=None, windows=None):
         self.name = name
         self.program = program
         self.args = list(args)
@@ -33,6 +40,19 @@ class Case:
         self.status = status
         self.outputs = outputs or {}  # name -> expected bytes, or None: must not exist
         self.stdout_file = stdout_file  # a path to send standard output to, such as /dev/full
+        self.windows = windows or {}  # "skip", or what replaces the expectations on Windows
+
+    def for_windows(self):
+        """The case as the Windows build must pass it, or None when it cannot run there."""
+        if self.windows == "skip":
+            return None
+        case = Case(self.name, self.program, self.args, self.table, self.files, self.code_page,
+                    self.env, self.stdout.replace(b"\n", b"\r\n"),
+                    self.stderr.replace(b"\n", b"\r\n"), self.status, self.outputs,
+                    self.stdout_file)
+        for key, value in self.windows.items():
+            setattr(case, key, value)
+        return case
 
 
 def load_cases(path):
@@ -49,14 +69,54 @@ def expand(text, values):
     return text
 
 
-def run_case(case, bin_dir, emulator):
+class Platform:
+    """Where the table goes and how the programs are named and started."""
+
+    def __init__(self, bin_dir, emulator, windows_system_dir):
+        self.bin_dir = bin_dir
+        self.emulator = emulator
+        self.windows = windows_system_dir is not None
+        self.windows_system_dir = windows_system_dir
+
+    def program(self, name):
+        return os.path.join(self.bin_dir, name + (".exe" if self.windows else ""))
+
+    def shown_program(self, name):
+        """The program's name as the program sees it in argv[0]."""
+        path = self.program(name)
+        return "Z:" + path.replace("/", "\\") if self.windows else path
+
+    def table_path(self, scratch):
+        if self.windows:
+            return os.path.join(self.windows_system_dir, "hanlex.tab")
+        return os.path.join(scratch, "table", "hanlex.tab")
+
+    def shown_table(self, scratch):
+        return "C:\\windows\\system32\\hanlex.tab" if self.windows else self.table_path(scratch)
+
+    def locale(self, code_page):
+        if self.windows:
+            return "zh_CN.UTF-8" if code_page else "C"
+        return "zh_CN." + code_page if code_page else "C"
+
+
+def place_table(path, table):
+    if os.path.isdir(path):
+        os.rmdir(path)
+    elif os.path.exists(path):
+        os.remove(path)
+    if table == DIRECTORY:
+        os.mkdir(path)
+    elif table is not None:
+        with open(path, "wb") as f:
+            f.write(table)
+
+
+def run_case(case, platform):
     scratch = tempfile.mkdtemp(prefix="phrasetools_")
     try:
-        table_dir = os.path.join(scratch, "table")
-        os.mkdir(table_dir)
-        if case.table is not None:
-            with open(os.path.join(table_dir, "hanlex.tab"), "wb") as f:
-                f.write(case.table)
+        os.mkdir(os.path.join(scratch, "table"))
+        place_table(platform.table_path(scratch), case.table)
         for name, data in case.files.items():
             path = os.path.join(scratch, name)
             if data is None:
@@ -64,12 +124,11 @@ def run_case(case, bin_dir, emulator):
                 continue
             with open(path, "wb") as f:
                 f.write(data)
-        program = os.path.join(bin_dir, case.program)
         env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
-        env["HANLEX_DIR"] = table_dir
-        env["LANG"] = "zh_CN." + case.code_page if case.code_page else "C"
+        env["HANLEX_DIR"] = os.path.join(scratch, "table")
+        env["LANG"] = platform.locale(case.code_page)
         env.update({k: v.replace("{dir}", scratch) for k, v in case.env.items()})
-        command = emulator + [program] + case.args
+        command = platform.emulator + [platform.program(case.program)] + case.args
         stdout_target = open(case.stdout_file, "wb") if case.stdout_file else subprocess.PIPE
         try:
             result = subprocess.run(command, cwd=scratch, env=env, stdout=stdout_target,
@@ -80,7 +139,8 @@ def run_case(case, bin_dir, emulator):
         finally:
             if case.stdout_file:
                 stdout_target.close()
-        values = {"dir": scratch, "program": program}
+        values = {"dir": scratch, "program": platform.shown_program(case.program),
+                  "table": platform.shown_table(scratch)}
         faults = []
         if result.returncode != case.status:
             faults.append("exit status %r, expected %r" % (result.returncode, case.status))
@@ -112,13 +172,24 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--bin", required=True, help="directory of the built programs")
     parser.add_argument("--emulator", default="", help="command that runs the programs")
+    parser.add_argument("--windows", metavar="SYSTEM_DIR",
+                        help="the programs are the Windows build; SYSTEM_DIR is where the "
+                             "emulator keeps C:\\windows\\system32")
     parser.add_argument("cases", nargs="+", help="case files, each defining CASES")
     options = parser.parse_args()
     emulator = options.emulator.split() if options.emulator else []
-    passed = failed = 0
+    platform = Platform(os.path.abspath(options.bin), emulator, options.windows)
+    if options.windows:
+        os.makedirs(options.windows, exist_ok=True)
+    passed = failed = skipped = 0
     for path in options.cases:
         for case in load_cases(path):
-            faults = run_case(case, os.path.abspath(options.bin), emulator)
+            if options.windows:
+                case = case.for_windows()
+                if case is None:
+                    skipped += 1
+                    continue
+            faults = run_case(case, platform)
             if faults:
                 failed += 1
                 print("FAIL %s" % case.name)
@@ -126,7 +197,7 @@ def main():
                     print("    " + fault)
             else:
                 passed += 1
-    print("%d passed, %d failed" % (passed, failed))
+    print("%d passed, %d failed, %d skipped" % (passed, failed, skipped))
     return 1 if failed else 0
 
 
