@@ -68,13 +68,8 @@ bool report_end(RecordStatus status, const char* input_name, uint64_t offset) {
 int dump_phrases(const char* input_name, const char* output_name) {
     static Stream input;
     static Stream output;
-    if (!stream_open(&input, input_name, READ_BINARY)) {
-        fprintf(stderr, "%s can not found", input_name);
-        return 1;
-    }
-    if (!stream_open(&output, output_name, WRITE_TEXT)) {
-        fprintf(stderr, "%s can not found", output_name);
-        stream_close(&input);
+    if (!open_conversion(&input, input_name, READ_BINARY, &output, output_name, WRITE_TEXT,
+                         "%s can not found")) {
         return 1;
     }
     int status = 0;

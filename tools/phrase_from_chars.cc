@@ -11,8 +11,6 @@
 
 namespace {
 
-const size_t LINE_BYTES = 1000;
-
 // Characters are the byte pairs from the line's first byte on; the count includes the line feed
 // in the length, so a line of k double-byte characters has k with or without it.
 void compile_line(char* line, Stream* output) {
@@ -43,22 +41,5 @@ void compile_line(char* line, Stream* output) {
 }  // namespace
 
 int compile_from_chars(const char* input_name, const char* output_name) {
-    static Stream input;
-    static Stream output;
-    static char line[LINE_BYTES];
-    if (!stream_open(&input, input_name, READ_TEXT)) {
-        fprintf(stderr, "%s cant open.\n", input_name);
-        return 1;
-    }
-    if (!stream_open(&output, output_name, WRITE_BINARY)) {
-        fprintf(stderr, "%s cant open.\n", output_name);
-        stream_close(&input);
-        return 1;
-    }
-    while (!input.eof && !input.error) {
-        if (stream_read_line(&input, line, sizeof line) > 0) {
-            compile_line(line, &output);
-        }
-    }
-    return close_conversion(&input, input_name, &output, output_name, 0);
+    return compile_lines(input_name, output_name, compile_line);
 }

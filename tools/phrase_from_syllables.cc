@@ -13,7 +13,6 @@ namespace {
 
 const uint16_t FIELD_BYTES = 18;  // a field of at most 17 bytes and its NUL
 const uint16_t FIELD_SLOTS = 12;
-const size_t LINE_BYTES = 1000;
 
 // Writes the line's record; false when the line cannot become one.
 bool compile_line(const char* line, Stream* output) {
@@ -41,32 +40,19 @@ bool compile_line(const char* line, Stream* output) {
     return true;
 }
 
+// A line is handled without its line feed, and echoed when it gives no record.
+void handle_line(char* line, Stream* output) {
+    size_t length = strlen(line);
+    if (length > 0 && line[length - 1] == '\n') {
+        line[length - 1] = '\0';
+    }
+    if (!compile_line(line, output)) {
+        echo_line(line);
+    }
+}
+
 }  // namespace
 
 int compile_from_syllables(const char* input_name, const char* output_name) {
-    static Stream input;
-    static Stream output;
-    static char line[LINE_BYTES];
-    if (!stream_open(&input, input_name, READ_TEXT)) {
-        fprintf(stderr, "%s cant open.\n", input_name);
-        return 1;
-    }
-    if (!stream_open(&output, output_name, WRITE_BINARY)) {
-        fprintf(stderr, "%s cant open.\n", output_name);
-        stream_close(&input);
-        return 1;
-    }
-    while (!input.eof && !input.error) {
-        if (stream_read_line(&input, line, sizeof line) == 0) {
-            continue;
-        }
-        size_t length = strlen(line);
-        if (length > 0 && line[length - 1] == '\n') {
-            line[length - 1] = '\0';
-        }
-        if (!compile_line(line, &output)) {
-            echo_line(line);
-        }
-    }
-    return close_conversion(&input, input_name, &output, output_name, 0);
+    return compile_lines(input_name, output_name, handle_line);
 }

@@ -2,19 +2,10 @@
 // the first byte chooses.
 #include <cstdint>
 
-#include "table/character_lookup.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tools/conversions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0) {
-        return 0;
-    }
-    load_fixed_table();
-    select_code_page(data[0]);
-    index_character_lists();
-    const char* input = scratch_file("input");
-    write_bytes(input, data + 1, size - 1);
-    dump_phrases(input, scratch_file("output"));
+    fuzz_conversion(dump_phrases, data, size);
     return 0;
 }

@@ -85,3 +85,15 @@ void load_fixed_table() {
     stream_close(&stream);
     index_syllable_texts();
 }
+
+void fuzz_conversion(FuzzedRoutine routine, const uint8_t* data, size_t size) {
+    if (size == 0) {
+        return;
+    }
+    load_fixed_table();
+    select_code_page(data[0]);
+    index_character_lists();
+    const char* input = scratch_file("input");
+    write_bytes(input, data + 1, size - 1);
+    routine(input, scratch_file("output"));
+}

@@ -16,3 +16,9 @@ void select_code_page(uint8_t selector);
 // Loads the fixed table (with character lists) once: a few syllables with characters in one list,
 // in two, and at odd distances, then numbered syllables up to index 300.
 void load_fixed_table();
+
+typedef int (*FuzzedRoutine)(const char* input_name, const char* output_name);
+
+// Runs routine on the input after its first byte, against the fixed table, under the code page
+// that the first byte chooses.
+void fuzz_conversion(FuzzedRoutine routine, const uint8_t* data, size_t size);
