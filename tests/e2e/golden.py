@@ -56,10 +56,10 @@ class Case:
 
 
 def load_cases(path):
-    spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
-    module = importlib.util.module_from_spec(spec)
+    module_spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
+    module = importlib.util.module_from_spec(module_spec)
     sys.path.insert(0, os.path.dirname(path))
-    spec.loader.exec_module(module)
+    module_spec.loader.exec_module(module)
     return module.CASES
 
 
