@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/multibyte.h"
+#include "platform/code_page.h"
 #include "platform/stream.h"
 #include "table/character_lookup.h"
 #include "table/syllable_table.h"
@@ -33,8 +33,7 @@ bool load_bench_table() {
         fprintf(stderr, "set PHRASETOOLS_BENCH_TABLE to a table file (bench/run.py makes one)\n");
         return false;
     }
-    static const LeadByteRange GBK[] = {{0x81, 0xFE}};
-    set_lead_bytes(GBK, 1);
+    set_code_page_of_locale("zh_CN.GBK");
     bool complete = walk_table_file(&table, path, true);
     stream_close(&table);
     index_character_lists();

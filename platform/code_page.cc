@@ -49,6 +49,12 @@ bool normalized_name(const char* locale, char* name) {
 
 }  // namespace
 
+void set_code_page_of_locale(const char* locale) {
+    const LeadByteRange* ranges = nullptr;
+    uint32_t count = lead_byte_ranges_of_locale(locale, &ranges);
+    set_lead_bytes(ranges, count);
+}
+
 uint32_t lead_byte_ranges_of_locale(const char* locale, const LeadByteRange** ranges) {
     char name[NAME_BYTES];
     if (locale == nullptr || !normalized_name(locale, name)) {

@@ -10,3 +10,6 @@
 // *ranges and returns their count; returns 0 for a character set without lead bytes (UTF-8, C,
 // POSIX, ISO-8859-x, an unknown name, or no name at all).
 uint32_t lead_byte_ranges_of_locale(const char* locale, const LeadByteRange** ranges);
+
+// Makes the lead bytes of the character set that locale names those of the process.
+void set_code_page_of_locale(const char* locale);

@@ -13,6 +13,23 @@ uint32_t character_value(const char* text, size_t length) {
     return length == 2 ? (value << 8) | static_cast<uint8_t>(text[1]) : value;
 }
 
+// Number of bytes that a copy of count bytes keeps: a lead byte whose second byte would lie
+// beyond count (or is the NUL) is not kept, nor is anything from the first NUL on.
+size_t mbs_kept_length(const char* source, size_t count) {
+    size_t at = 0;
+    while (at < count && source[at] != '\0') {
+        if (LeadBytes[static_cast<uint8_t>(source[at])]) {
+            if (at + 1 >= count || source[at + 1] == '\0') {
+                return at;
+            }
+            at += 2;
+        } else {
+            at += 1;
+        }
+    }
+    return at;
+}
+
 }  // namespace
 
 size_t character_length(const char* text) {
@@ -27,14 +44,6 @@ void set_lead_bytes(const LeadByteRange* ranges, uint32_t count) {
         }
     }
     AnyLeadBytes = count > 0;
-}
-
-bool is_lead_byte(uint8_t byte) {
-    return LeadBytes[byte];
-}
-
-bool has_lead_bytes() {
-    return AnyLeadBytes;
 }
 
 const char* mbs_find(const char* haystack, const char* needle) {
@@ -93,21 +102,6 @@ int32_t mbs_compare(const char* left, const char* right) {
         left += left_length;
         right += right_length;
     }
-}
-
-size_t mbs_kept_length(const char* source, size_t count) {
-    size_t at = 0;
-    while (at < count && source[at] != '\0') {
-        if (is_lead_byte(static_cast<uint8_t>(source[at]))) {
-            if (at + 1 >= count || source[at + 1] == '\0') {
-                return at;
-            }
-            at += 2;
-        } else {
-            at += 1;
-        }
-    }
-    return at;
 }
 
 size_t mbs_copy_bytes(char* destination, const char* source, size_t count) {

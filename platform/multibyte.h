@@ -16,8 +16,6 @@ struct LeadByteRange {
 // Makes the bytes of the given ranges the lead bytes; a count of 0 selects a code page without
 // lead bytes.
 void set_lead_bytes(const LeadByteRange* ranges, uint32_t count);
-bool is_lead_byte(uint8_t byte);
-bool has_lead_bytes();
 
 // Length in bytes of the character at text (not at its end): 2 for a lead byte followed by a
 // second byte, otherwise 1. Walking a string by this length visits its characters.
@@ -29,10 +27,6 @@ const char* mbs_find(const char* haystack, const char* needle);
 
 // Compares character by character; 0 when the strings are equal.
 int32_t mbs_compare(const char* left, const char* right);
-
-// Number of bytes that a copy of count bytes keeps: a lead byte whose second byte would lie
-// beyond count (or is the NUL) is not kept, nor is anything from the first NUL on.
-size_t mbs_kept_length(const char* source, size_t count);
 
 // Copies count bytes character by character into destination and fills the rest of the count
 // with NUL bytes; a lead byte cut off by count becomes a NUL. Writes exactly count bytes and

@@ -207,10 +207,6 @@ void stream_write_slowly(Stream* stream, const void* data, size_t length) {
     }
 }
 
-void stream_write_string(Stream* stream, const char* text) {
-    stream_write(stream, text, strlen(text));
-}
-
 bool stream_close(Stream* stream) {
     if (stream->writing) {
         flush(stream);

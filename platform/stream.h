@@ -56,8 +56,6 @@ inline void stream_write(Stream* stream, const void* data, size_t length) {
     stream_write_slowly(stream, data, length);
 }
 
-void stream_write_string(Stream* stream, const char* text);
-
 // Closes the stream; false when a write, the flush or the close failed.
 bool stream_close(Stream* stream);
 

@@ -30,9 +30,7 @@ const char* locale_value() {
 }  // namespace
 
 void platform_start() {
-    const LeadByteRange* ranges = nullptr;
-    uint32_t count = lead_byte_ranges_of_locale(locale_value(), &ranges);
-    set_lead_bytes(ranges, count);
+    set_code_page_of_locale(locale_value());
 }
 
 uint32_t platform_table_directory(char* directory, uint32_t size) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "phrase/phrase_record.h"
 #include "platform/multibyte.h"
 
 SyllableEntry SyllableTable[ROW_COUNT][ROW_SLOTS];
@@ -13,8 +14,8 @@ uint32_t next_index = 0;
 uint32_t row_slot = 0;
 uint32_t current_row = 0;
 
-const char* SyllableTexts[MAX_RECORD_INDEX + 1];
-uint8_t SyllableLengths[MAX_RECORD_INDEX + 1];
+const char* SyllableTexts[MAX_STORED_INDEX + 1];
+uint8_t SyllableLengths[MAX_STORED_INDEX + 1];
 
 // Texts of the table to their indices. Two texts are equal under the code page exactly when their
 // bytes are, so a text is keyed by its at most 7 bytes, padded with NUL bytes.
@@ -136,6 +137,11 @@ uint32_t add_dictionary_entry(const char* line, bool keep_lists) {
     return problems | store_syllable(index, syllable, syllable_length);
 }
 
+size_t entry_syllable(const char* line, const char** syllable) {
+    size_t length = 0;
+    return next_token(&line, syllable, &length) ? length : 0;
+}
+
 uint32_t last_entry_index() {
     return next_index;
 }
@@ -190,7 +196,7 @@ void index_syllable_texts() {
             if (entry.index == 0) {
                 break;
             }
-            if (entry.index <= MAX_RECORD_INDEX) {
+            if (entry.index <= MAX_STORED_INDEX) {
                 SyllableTexts[entry.index] = entry.text;
                 SyllableLengths[entry.index] = static_cast<uint8_t>(strlen(entry.text));
             }
@@ -200,7 +206,7 @@ void index_syllable_texts() {
 }
 
 const char* syllable_text_of(uint16_t index, size_t* length) {
-    if (index > MAX_RECORD_INDEX) {
+    if (index > MAX_STORED_INDEX) {
         return nullptr;
     }
     *length = SyllableLengths[index];

@@ -8,12 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 
-const uint32_t ROW_COUNT = 26;          // one row per letter a to z
-const uint32_t ROW_SLOTS = 41;          // syllables per row
-const uint32_t SYLLABLE_BYTES = 8;      // a syllable of at most 7 bytes and its NUL
-const uint32_t LIST_COUNT = 420;        // character lists, one per index 1 to 420
-const uint32_t LIST_BYTES = 945;        // a character run of at most 944 bytes and its NUL
-const uint16_t MAX_RECORD_INDEX = 511;  // the largest index that a phrase record can hold
+const uint32_t ROW_COUNT = 26;      // one row per letter a to z
+const uint32_t ROW_SLOTS = 41;      // syllables per row
+const uint32_t SYLLABLE_BYTES = 8;  // a syllable of at most 7 bytes and its NUL
+const uint32_t LIST_COUNT = 420;    // character lists, one per index 1 to 420
+const uint32_t LIST_BYTES = 945;    // a character run of at most 944 bytes and its NUL
 
 struct SyllableEntry {
     uint16_t index;  // 0 marks an empty slot, which ends its row's entries
@@ -39,6 +38,10 @@ enum EntryProblem : uint32_t {
 // also when nothing can be stored, so that later entries keep the index their position gives them.
 // Returns the EntryProblem bits of what was not stored.
 uint32_t add_dictionary_entry(const char* line, bool keep_lists);
+
+// The syllable of an entry line: its first token, a run of bytes other than whitespace (the blank
+// and 0x09 to 0x0D). Returns its length; 0 when the line has no token.
+size_t entry_syllable(const char* line, const char** syllable);
 
 // Index that the last add_dictionary_entry gave, 0 before the first.
 uint32_t last_entry_index();

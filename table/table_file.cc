@@ -30,14 +30,12 @@ const ProblemText PROBLEM_TEXTS[] = {
     {ENTRY_NO_LIST_SLOT, "syllable \"%.*s\": index %u is above 420: its characters are not kept"},
 };
 
-const int SHOWN_SYLLABLE_BYTES = 40;
+const size_t SHOWN_SYLLABLE_BYTES = 40;
 
 void warn_entry(const char* path, uint32_t line_number, const char* line, uint32_t problems) {
-    const char* syllable = line + strspn(line, " \t\n\v\f\r");
-    int length = static_cast<int>(strcspn(syllable, " \t\n\v\f\r"));
-    if (length > SHOWN_SYLLABLE_BYTES) {
-        length = SHOWN_SYLLABLE_BYTES;
-    }
+    const char* syllable = line;
+    size_t length = entry_syllable(line, &syllable);
+    int shown = length > SHOWN_SYLLABLE_BYTES ? SHOWN_SYLLABLE_BYTES : static_cast<int>(length);
     for (const ProblemText& problem : PROBLEM_TEXTS) {
         if ((problems & problem.problem) == 0) {
             continue;
@@ -46,7 +44,7 @@ void warn_entry(const char* path, uint32_t line_number, const char* line, uint32
         if (problem.problem == ENTRY_NO_TOKEN) {
             fprintf(stderr, problem.text, last_entry_index());
         } else {
-            fprintf(stderr, problem.text, length, syllable, last_entry_index());
+            fprintf(stderr, problem.text, shown, syllable, last_entry_index());
         }
         fputc('\n', stderr);
     }

@@ -94,7 +94,7 @@ TEST(Stream, TextModeWritesLineFeedsAsCrLf) {
     std::string path = scratch_path("out.txt");
     auto stream = std::make_unique<Stream>();
     ASSERT_TRUE(stream_open(stream.get(), path.c_str(), WRITE_TEXT));
-    stream_write_string(stream.get(), "a\tb\n\nc\r\n");
+    stream_write(stream.get(), "a\tb\n\nc\r\n", 8);
     std::string big(STREAM_BUFFER_BYTES, '\n');
     stream_write(stream.get(), big.data(), big.size());
     EXPECT_TRUE(stream_close(stream.get()));
@@ -122,7 +122,7 @@ TEST(Stream, WriteFailureIsReportedAtClose) {
     if (!stream_open(stream.get(), "/dev/full", WRITE_BINARY)) {
         GTEST_SKIP() << "no /dev/full";
     }
-    stream_write_string(stream.get(), "data");
+    stream_write(stream.get(), "data", 4);
     EXPECT_FALSE(stream_close(stream.get()));
     EXPECT_STRNE(stream_error_text(stream.get()), "");
 }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/code_page.h"
+
 std::string scratch_path(const std::string& name) {
     static int counter = 0;
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
@@ -30,10 +32,9 @@ std::string read_file(const std::string& path) {
 }
 
 void use_double_byte_code_page() {
-    static const LeadByteRange GBK_LEAD[] = {{0x81, 0xFE}};
-    set_lead_bytes(GBK_LEAD, 1);
+    set_code_page_of_locale("zh_CN.GBK");
 }
 
 void use_single_byte_code_page() {
-    set_lead_bytes(nullptr, 0);
+    set_code_page_of_locale("C");
 }

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "platform/multibyte.h"
-
 // A fresh path in the test's scratch directory.
 std::string scratch_path(const std::string& name);
 

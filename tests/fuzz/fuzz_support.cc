@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "platform/multibyte.h"
+#include "platform/code_page.h"
 #include "platform/stream.h"
 #include "table/character_lookup.h"
 #include "table/syllable_table.h"
@@ -43,22 +43,8 @@ void write_bytes(const char* path, const uint8_t* data, size_t size) {
 }
 
 void select_code_page(uint8_t selector) {
-    static const LeadByteRange GBK[] = {{0x81, 0xFE}};
-    static const LeadByteRange SHIFT_JIS[] = {{0x81, 0x9F}, {0xE0, 0xFC}};
-    static const LeadByteRange JOHAB[] = {{0x84, 0xD3}, {0xD8, 0xDE}, {0xE0, 0xF9}};
-    switch (selector & 3) {
-        case 0:
-            set_lead_bytes(nullptr, 0);
-            break;
-        case 1:
-            set_lead_bytes(GBK, 1);
-            break;
-        case 2:
-            set_lead_bytes(SHIFT_JIS, 2);
-            break;
-        default:
-            set_lead_bytes(JOHAB, 3);
-    }
+    static const char* const LOCALES[] = {"C", "zh_CN.GBK", "ja_JP.SJIS", "ko_KR.JOHAB"};
+    set_code_page_of_locale(LOCALES[selector & 3]);
 }
 
 void load_fixed_table() {
