@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/code_page.h"
+#include "tests/scratch.h"
 
 std::string scratch_path(const std::string& name) {
     static int counter = 0;
@@ -17,8 +18,8 @@ std::string scratch_path(const std::string& name) {
             c = '_';
         }
     }
-    return testing::TempDir() + "phrasetools_" + prefix + "_" + std::to_string(++counter) + "_" +
-           name;
+    std::string file = prefix + "_" + std::to_string(++counter) + "_" + name;
+    return (scratch_directory() / file).string();
 }
 
 void write_file(const std::string& path, const std::string& bytes) {

@@ -2,8 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <random>
+#include <map>
 #include <string>
 
 #include "platform/code_page.h"
@@ -11,27 +10,16 @@
 #include "table/character_lookup.h"
 #include "table/syllable_table.h"
 #include "table/table_file.h"
+#include "tests/scratch.h"
 
 const char* scratch_file(const char* name) {
-    static std::filesystem::path directory;
-    static std::string paths[4];
-    static int used = 0;
-    if (directory.empty()) {
-        directory = std::filesystem::temp_directory_path() /
-                    ("phrasetools_fuzz_" + std::to_string(std::random_device()()));
-        std::filesystem::create_directories(directory);
+    // Map nodes stay where they are, so the paths handed out stay valid.
+    static std::map<std::string, std::string> paths;
+    std::string& path = paths[name];
+    if (path.empty()) {
+        path = (scratch_directory() / name).string();
     }
-    std::string path = (directory / name).string();
-    for (int i = 0; i < used; ++i) {
-        if (paths[i] == path) {
-            return paths[i].c_str();
-        }
-    }
-    if (used == 4) {
-        abort();
-    }
-    paths[used] = path;
-    return paths[used++].c_str();
+    return path.c_str();
 }
 
 void write_bytes(const char* path, const uint8_t* data, size_t size) {
