@@ -1,6 +1,6 @@
 """phrase_dump: a phrase file listed as text, byte for byte."""
 
-from golden import Case
+from golden import Case, file_failure_cases
 from phrase_files import dictionary, numbered_syllables, record
 
 # a = 1, ai = 2, ba = 3, zhong = 4
@@ -49,17 +49,5 @@ CASES = [
          stderr=b"in: record at byte 7 has a count above 8: reading stops there\n", status=1),
     Case("phrase_dump missing input", "phrase_dump", table=TABLE,
          stderr=b"in can not found", status=1, outputs={"out": None}),
-    Case("phrase_dump missing input leaves the output", "phrase_dump", table=TABLE,
-         files={"out": b"kept"}, stderr=b"in can not found", status=1, outputs={"out": b"kept"}),
-    Case("phrase_dump output cannot be opened", "phrase_dump", table=TABLE,
-         args=("in", "nowhere/out"), files={"in": record(A, [1])},
-         stderr=b"nowhere/out can not found", status=1),
-    Case("phrase_dump output on a full disk", "phrase_dump", table=TABLE,
-         args=("in", "/dev/full"), files={"in": record(A, [1])},
-         stderr=b"/dev/full: write error: No space left on device\n", status=1, windows="skip"),
-    Case("phrase_dump input is a directory", "phrase_dump", table=TABLE,
-         args=("dir", "out"), files={"dir": None},
-         stderr=b"dir: read error: Is a directory\n", status=1, outputs={"out": b""},
-         # Windows does not open a directory as a file.
-         windows={"stderr": b"dir can not found", "outputs": {"out": None}}),
 ]
+CASES += file_failure_cases("phrase_dump", TABLE, record(A, [1]), b"%s can not found")

@@ -1,6 +1,6 @@
 """phrase_from_chars: bare phrases compiled by their characters' syllables."""
 
-from golden import Case
+from golden import Case, file_failure_cases
 from phrase_files import dictionary, record
 
 A, AH, AI, BA, GE, GU, NONE = (b"\xb0\xa1", b"\xb0\xa2", b"\xb0\xa3", b"\xb0\xcb", b"\xb0\xa5",
@@ -54,17 +54,5 @@ CASES = [
                     record(A + BA, [1, 3])),
     compile_phrases("no record gives an empty file", NONE + b"\n", b"", echo=NONE + b"\n"),
     compile_phrases("empty input", b"", b""),
-    Case("phrase_from_chars input cannot be opened", "phrase_from_chars", table=TABLE,
-         files={"out": b"kept"}, stderr=b"in cant open.\n", status=1, outputs={"out": b"kept"}),
-    Case("phrase_from_chars output cannot be opened", "phrase_from_chars", table=TABLE,
-         args=("in", "nowhere/out"), files={"in": A + b"\n"},
-         stderr=b"nowhere/out cant open.\n", status=1),
-    Case("phrase_from_chars output on a full disk", "phrase_from_chars", table=TABLE,
-         args=("in", "/dev/full"), files={"in": A + b"\n"},
-         stderr=b"/dev/full: write error: No space left on device\n", status=1, windows="skip"),
-    Case("phrase_from_chars input is a directory", "phrase_from_chars", table=TABLE,
-         args=("dir", "out"), files={"dir": None},
-         stderr=b"dir: read error: Is a directory\n", status=1, outputs={"out": b""},
-         # Windows does not open a directory as a file.
-         windows={"stderr": b"dir cant open.\r\n", "outputs": {"out": None}}),
 ]
+CASES += file_failure_cases("phrase_from_chars", TABLE, A + b"\n", b"%s cant open.\n")

@@ -1,6 +1,6 @@
 """phrase_from_syllables: a syllable listing compiled into a phrase file, rejected lines echoed."""
 
-from golden import Case
+from golden import Case, file_failure_cases
 from phrase_files import dictionary, numbered_syllables, record
 
 # a = 1, ai = 2, a again = 3 (the lower slot wins), ba = 4, zhong = 5, zhuang = 6
@@ -67,21 +67,9 @@ CASES = [
     compile_listing("no record gives an empty file", b"nothing\n", b"", echo=b"nothing\n"),
     compile_listing("empty input", b"", b""),
     compile_listing("control-Z ends the input", A + b"\ta\n\x1a" + A + b"\tba\n", record(A, [1])),
-    Case("phrase_from_syllables input cannot be opened", "phrase_from_syllables", table=TABLE,
-         files={"out": b"kept"}, stderr=b"in cant open.\n", status=1, outputs={"out": b"kept"}),
-    Case("phrase_from_syllables output cannot be opened", "phrase_from_syllables", table=TABLE,
-         args=("in", "nowhere/out"), files={"in": A + b"\ta\n"},
-         stderr=b"nowhere/out cant open.\n", status=1),
-    Case("phrase_from_syllables output on a full disk", "phrase_from_syllables", table=TABLE,
-         args=("in", "/dev/full"), files={"in": A + b"\ta\n"},
-         stderr=b"/dev/full: write error: No space left on device\n", status=1, windows="skip"),
     Case("phrase_from_syllables echo on a full disk", "phrase_from_syllables", table=TABLE,
          files={"in": b"bad\n"}, stdout_file="/dev/full",
          stderr=b"standard output: write error\n", status=1, outputs={"out": b""},
          windows="skip"),
-    Case("phrase_from_syllables input is a directory", "phrase_from_syllables", table=TABLE,
-         args=("dir", "out"), files={"dir": None},
-         stderr=b"dir: read error: Is a directory\n", status=1, outputs={"out": b""},
-         # Windows does not open a directory as a file.
-         windows={"stderr": b"dir cant open.\r\n", "outputs": {"out": None}}),
 ]
+CASES += file_failure_cases("phrase_from_syllables", TABLE, A + b"\ta\n", b"%s cant open.\n")

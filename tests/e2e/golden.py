@@ -55,6 +55,32 @@ class Case:
         return case
 
 
+def file_failure_cases(program, table, source, cannot_open):
+    """The cases every program meets alike: its input or output cannot be opened, the output is
+    on a full disk, the input is a directory. cannot_open is the program's message for a file it
+    cannot open, with %s for the file's name; source is an input it would convert."""
+
+    def message(name):
+        return cannot_open.replace(b"%s", name)
+
+    return [
+        Case(program + " input cannot be opened", program, table=table, files={"out": b"kept"},
+             stderr=message(b"in"), status=1, outputs={"out": b"kept"}),
+        Case(program + " output cannot be opened", program, table=table,
+             args=("in", "nowhere/out"), files={"in": source}, stderr=message(b"nowhere/out"),
+             status=1),
+        Case(program + " output on a full disk", program, table=table, args=("in", "/dev/full"),
+             files={"in": source}, stderr=b"/dev/full: write error: No space left on device\n",
+             status=1, windows="skip"),
+        Case(program + " input is a directory", program, table=table, args=("dir", "out"),
+             files={"dir": None}, stderr=b"dir: read error: Is a directory\n", status=1,
+             outputs={"out": b""},
+             # Windows does not open a directory as a file.
+             windows={"stderr": message(b"dir").replace(b"\n", b"\r\n"),
+                      "outputs": {"out": None}}),
+    ]
+
+
 def load_cases(path):
     module_spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
     module = importlib.util.module_from_spec(module_spec)
